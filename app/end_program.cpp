@@ -1,0 +1,7 @@
+#include "app/end_program.h"
+
+#include <QCoreApplication>
+
+void endProgram() {
+    QCoreApplication::exit(0);
+}
