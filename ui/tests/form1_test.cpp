@@ -157,6 +157,16 @@ private slots:
         QCOMPARE(shown, text);
     }
 
+    // At 200 % the formulas come from their 2x drawings, so they stay crisp.
+    void picturesMatchTheScreensPixelRatio() {
+        for (const char* name : {"Image1", "Image2", "Image3"}) {
+            const QPixmap p = child<QLabel>(name)->pixmap();
+            const qreal expected = form->devicePixelRatioF() > 1 ? 2.0 : 1.0;
+            QCOMPARE(p.devicePixelRatio(), expected);
+            QCOMPARE(p.deviceIndependentSize().width(), 192.0);
+        }
+    }
+
     void windowHasItsCaptionFixedSizeAndBackground() {
         QCOMPARE(form->windowTitle(), QString("Tarnovel"));
         QCOMPARE(form->size(), QSize(834, 386));
