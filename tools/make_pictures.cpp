@@ -1,5 +1,6 @@
 // Draws the window's pictures into ui/pictures/: the three formula lines (at 1x and
-// 2x), the two decorative pictures and the application icon. Run by hand after a
+// 2x), the two decorative pictures and the application icon; and the icon's hicolor
+// sizes into packaging/icons/. Usage: make_pictures [PICTURES_DIR [ICONS_DIR]]. Run by hand after a
 // change to what they show; the build only embeds the files it wrote.
 
 #include <QApplication>
@@ -110,5 +111,9 @@ int main(int argc, char** argv) {
                     QColor(238, 242, 246));
     writeIcon(dir + "/icon.png", 64);
     writeIcon(dir + "/icon@2x.png", 128);
+    // The hicolor sizes of the installed icon, beside its SVG.
+    const QString icons = argc > 2 ? QString::fromLocal8Bit(argv[2]) : "packaging/icons";
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        writeIcon(QString("%1/%2.png").arg(icons).arg(side), side);
     return 0;
 }
