@@ -16,6 +16,23 @@
 
 #include <memory>
 
+namespace {
+
+// The caption, default text or label text a control shows; empty for a picture.
+QString shownText(QWidget* w) {
+    if (auto* box = qobject_cast<QGroupBox*>(w))
+        return box->title();
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit->text();
+    if (auto* button = qobject_cast<QPushButton*>(w))
+        return button->text();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    return {};
+}
+
+} // namespace
+
 class Form1Test : public QObject {
     Q_OBJECT
 
@@ -142,19 +159,11 @@ private slots:
         QWidget* w = child(QTest::currentDataTag());
         QCOMPARE(w->parentWidget()->objectName(), container);
         QCOMPARE(w->geometry(), geometry);
-        QString shown;
-        if (auto* box = qobject_cast<QGroupBox*>(w))
-            shown = box->title();
-        else if (auto* edit = qobject_cast<QLineEdit*>(w))
-            shown = edit->text();
-        else if (auto* button = qobject_cast<QPushButton*>(w))
-            shown = button->text();
-        else if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull())
-            shown = label->text();
-        else // a picture: shown at its natural size, never stretched
-            QCOMPARE(child<QLabel>(QTest::currentDataTag())->pixmap().deviceIndependentSize(),
-                     QSizeF(geometry.size()));
-        QCOMPARE(shown, text);
+        const QPixmap picture =
+            qobject_cast<QLabel*>(w) ? child<QLabel>(QTest::currentDataTag())->pixmap() : QPixmap();
+        if (!picture.isNull()) // shown at its natural size, never stretched
+            QCOMPARE(picture.deviceIndependentSize(), QSizeF(geometry.size()));
+        QCOMPARE(shownText(w), text);
     }
 
     // At 200 % the formulas come from their 2x drawings, so they stay crisp.
@@ -194,14 +203,8 @@ private slots:
         const QStringList song = {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN",
                                   "AR PL UMing TW MBE"};
         for (QWidget* w : form->findChildren<QWidget*>()) {
-            QString text;
-            if (auto* box = qobject_cast<QGroupBox*>(w))
-                text = box->title();
-            else if (auto* label = qobject_cast<QLabel*>(w))
-                text = label->text();
-            else if (auto* button = qobject_cast<QPushButton*>(w))
-                text = button->text();
-            if (text.isEmpty() || w->objectName() == "Label10")
+            const QString text = shownText(w);
+            if (text.isEmpty() || qobject_cast<QLineEdit*>(w) || w->objectName() == "Label10")
                 continue;
             QTextLayout layout(text, w->font());
             layout.beginLayout();
