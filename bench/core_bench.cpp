@@ -3,6 +3,7 @@
 
 #include "calc/dewpoint.h"
 #include "calc/numtext.h"
+#include "calc/tests/reference.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,9 +16,7 @@
 
 namespace {
 
-DewPointInputs defaults() {
-    return {1.4, 0.9, 0.7, 18.4, 6.79, 60.88, 3.49, 9.46, 0.7, 0.33, 23570.0};
-}
+using reference::defaults;
 
 std::vector<DewPointInputs> spread() {
     std::mt19937_64 rng(1);
@@ -34,21 +33,8 @@ std::vector<DewPointInputs> spread() {
 
 // The same formulas with no flag tests and no environment save and restore.
 double plainFormulas(const DewPointInputs& i) {
-    const double V0 = (i.Sar * 0.375 * i.Ks + i.Car) * 0.0889 + i.Har * 0.265 - i.Oar * 0.0333;
-    const double VN2 = i.Nar * 0.008 + V0 * 0.79;
-    const double VCO2 = i.Car * 1.866 / 100;
-    const double VSO2 = i.Sar * 0.7 / 100;
-    const double VH2O0 = i.Har * 0.111 + i.Mt * 0.0124 + V0 * 0.0161;
-    const double x = ((i.alpha - 1) * 0.0161 * V0 + VH2O0) * 100 /
-                     (VCO2 + VN2 + VSO2 + VH2O0 + (i.alpha - 1) * 1.0161 * V0);
-    const double ts = x * 8.4064 - 1.2102 - x * 0.4794 * x + x * 0.01042 * x * x;
-    const double third = 1.0 / 3;
-    const double S1 = i.Sar * 1000 / i.Qnet, A1 = i.Aar * 900 / i.Qnet;
-    const double d1 = std::pow(S1, third) * 201.5 / std::pow(1.25, A1);
-    const double d3 = std::pow(S1, third) * 201.5 / std::pow(1.23, A1);
-    const double S2 = i.Sar * 4187 / i.Qnet, A2 = i.Aar * 3736.8975 / i.Qnet;
-    const double d2 = std::pow(S2, third) * 125 / A2;
-    return (ts + d1) + (ts + d2) + (ts + d3);
+    const reference::Plain p = reference::plain(i);
+    return p.t1 + p.t2 + p.t3;
 }
 
 void BM_Core_Defaults(benchmark::State& state) {
